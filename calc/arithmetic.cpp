@@ -1,0 +1,28 @@
+#include "arithmetic.hpp"
+
+#include <cmath>
+#include <limits>
+
+namespace kadenzo {
+
+Checked<float> narrowToSingle(double value) {
+    // Tested before the cast: converting an out-of-range value is undefined behaviour.
+    if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        return FailureKind::Overflow;
+    }
+    return static_cast<float>(value);
+}
+
+std::optional<FailureKind> statusTest(double stepResult) {
+    if (std::isfinite(stepResult)) {
+        return std::nullopt;
+    }
+    return FailureKind::Overflow;
+}
+
+float distanceValue(Integer16 km, Integer16 metres) {
+    const double quotient = static_cast<double>(metres) / 1000.0;
+    return static_cast<float>(static_cast<double>(km) + quotient);
+}
+
+}  // namespace kadenzo
