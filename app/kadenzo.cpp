@@ -160,17 +160,19 @@ void Kadenzo::setText(ControlId id, std::string_view text) {
     textBox(id)->setText(fromUtf8(text));
 }
 
-void Kadenzo::correct(ControlId id) {
-    QLineEdit* box = textBox(id);
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
+void Kadenzo::returnFromMessage(std::optional<ControlId> fieldAtFault) {
+    // Not every window system hands the activation back when a message box closes.
+    activateWindow();
+    if (fieldAtFault) {
+        QLineEdit* box = textBox(*fieldAtFault);
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
 }
 
 void Kadenzo::reportFailure(const Failure& failure) {
     showFailure(this, failure);
-    if (failure.field) {
-        correct(*failure.field);
-    }
+    returnFromMessage(failure.field);
 }
 
 void Kadenzo::BerSnelheid_Click() {
@@ -188,7 +190,7 @@ void Kadenzo::BerSnelheid_Click() {
                    },
                    [&](const InputError& error) {
                        showInputError(this, error.prompt);
-                       correct(error.field);
+                       returnFromMessage(error.field);
                    },
                    [&](const Failure& failure) { reportFailure(failure); },
                },

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "controls.hpp"
 
@@ -27,8 +28,9 @@ private slots:
 private:
     QWidget* create(const ControlSpec& spec);
     void setText(ControlId id, std::string_view text);
-    // After a message: the field to correct gets the focus with its text selected.
-    void correct(ControlId id);
+    // After a message: the window is active again, and the field to correct, where there is
+    // one, has the focus with its text selected.
+    void returnFromMessage(std::optional<ControlId> fieldAtFault);
     // A failure ends the calculation with a message; the program goes on.
     void reportFailure(const Failure& failure);
 
