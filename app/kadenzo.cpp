@@ -77,6 +77,13 @@ Kadenzo::Kadenzo(QWidget* parent) : QWidget(parent) {
     for (std::size_t row = 0; row < controls.size(); ++row) {
         widgets_[row] = create(controls[row]);
     }
+    // Frames and text boxes are drawn over the labels they overlap. Lowering from the last row
+    // up keeps the labels in table order, which is also the order a screen reader reads them in.
+    for (std::size_t row = controls.size(); row-- > 0;) {
+        if (controls[row].kind == ControlKind::Label) {
+            widgets_[row]->lower();
+        }
+    }
 
     // The focus follows the tab indices; frames, labels and result fields take none.
     std::array<std::size_t, controls.size()> byTabIndex{};
@@ -140,9 +147,6 @@ QWidget* Kadenzo::create(const ControlSpec& spec) {
                         spec.width / twipsPerPixel, spec.height / twipsPerPixel);
     if (!spec.accessibleName.empty()) {
         widget->setAccessibleName(fromUtf8(spec.accessibleName));
-    }
-    if (spec.kind == ControlKind::Label) {
-        widget->lower();  // frames and text boxes are drawn over the labels they overlap
     }
     return widget;
 }
