@@ -34,7 +34,8 @@ BENCHMARK(speedCalculation)->DenseRange(0, 2);
 void speedConversionsAlone(benchmark::State& state) {
     const auto& input = speedInputs[state.range(0)];
     for (auto _ : state) {
-        for (const auto text : {input.km, input.metres, input.hours, input.minutes, input.seconds}) {
+        for (const auto text :
+             {input.km, input.metres, input.hours, input.minutes, input.seconds}) {
             benchmark::DoNotOptimize(textToInteger16(text));
         }
     }
