@@ -11,6 +11,7 @@
 #include "frame.hpp"
 #include "icon.hpp"
 #include "messages.hpp"
+#include "qstring_view.hpp"
 #include "speed.hpp"
 
 namespace kadenzo {
@@ -19,17 +20,13 @@ namespace {
 constexpr int clientWidth = 9900;
 constexpr int clientHeight = 8055;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string_view view(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 // "AfgelegdKM_0" for a member of a control array, "Frame1" for a single control.
 QString objectNameOf(ControlId id) {
-    const QString name = fromUtf8(id.name);
+    const QString name = toQString(id.name);
     return id.index == noIndex ? name : name + u'_' + QString::number(id.index);
 }
 
@@ -64,6 +61,8 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;  // clang 14 deduces no aggregates
 
 }  // namespace
 
@@ -111,7 +110,7 @@ Kadenzo::Kadenzo(QWidget* parent) : QWidget(parent) {
 
 QWidget* Kadenzo::create(const ControlSpec& spec) {
     QWidget* container = spec.container == mainWindow ? this : control(spec.container);
-    const QString text = fromUtf8(spec.text);
+    const QString text = toQString(spec.text);
     QWidget* widget = nullptr;
     switch (spec.kind) {
         case ControlKind::Frame:
@@ -146,7 +145,7 @@ QWidget* Kadenzo::create(const ControlSpec& spec) {
     widget->setGeometry(spec.left / twipsPerPixel, spec.top / twipsPerPixel,
                         spec.width / twipsPerPixel, spec.height / twipsPerPixel);
     if (!spec.accessibleName.empty()) {
-        widget->setAccessibleName(fromUtf8(spec.accessibleName));
+        widget->setAccessibleName(toQString(spec.accessibleName));
     }
     return widget;
 }
@@ -161,7 +160,7 @@ QLineEdit* Kadenzo::textBox(ControlId id) const {
 }
 
 void Kadenzo::setText(ControlId id, std::string_view text) {
-    textBox(id)->setText(fromUtf8(text));
+    textBox(id)->setText(toQString(text));
 }
 
 void Kadenzo::returnFromMessage(std::optional<ControlId> fieldAtFault) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "qstring_view.hpp"
+
 namespace kadenzo {
 namespace {
 
@@ -19,13 +21,9 @@ constexpr std::array<std::pair<ControlId, std::string_view>, 9> fieldNames{{
     {field::SnelheidAK0, "honderdsten km/uur"},
 }};
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void showMessage(QWidget* parent, QMessageBox::Icon icon, std::string_view title,
                  const QString& text) {
-    QMessageBox box(icon, fromUtf8(title), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, toQString(title), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);  // a prompt is shown as it stands, blanks included
     box.exec();
 }
@@ -43,7 +41,7 @@ std::string_view fieldName(ControlId field) {
 
 QString failureText(const Failure& failure) {
     if (failure.subject == Subject::Field && failure.field) {
-        const QString name = fromUtf8(fieldName(*failure.field));
+        const QString name = toQString(fieldName(*failure.field));
         if (failure.kind == FailureKind::ConversionFailure) {
             return QStringLiteral("De invoer bij %1 is geen geheel getal.").arg(name);
         }
@@ -62,7 +60,7 @@ QString failureText(const Failure& failure) {
 }
 
 void showInputError(QWidget* parent, std::string_view prompt) {
-    showMessage(parent, QMessageBox::Warning, inputErrorTitle, fromUtf8(prompt));
+    showMessage(parent, QMessageBox::Warning, inputErrorTitle, toQString(prompt));
 }
 
 void showFailure(QWidget* parent, const Failure& failure) {

@@ -2,13 +2,52 @@
 // share of the arithmetic can be read off.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 #include "clock_time.hpp"
 #include "speed.hpp"
 #include "text.hpp"
 
 namespace {
+// Every heap allocation of the program, so a benchmark can report how many one calculation makes.
+std::atomic<long> allocations{0};
+}  // namespace
+
+[[gnu::noinline]] void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
 
 using namespace kadenzo;
+
+// Reports the heap allocations per iteration of the benchmark loop that just ran.
+class AllocationCounter {
+public:
+    explicit AllocationCounter(benchmark::State& state) : state_(state), start_(allocations) {}
+    ~AllocationCounter() {
+        state_.counters["allocs"] = benchmark::Counter(static_cast<double>(allocations - start_),
+                                                       benchmark::Counter::kAvgIterations);
+    }
+    AllocationCounter(const AllocationCounter&) = delete;
+    AllocationCounter& operator=(const AllocationCounter&) = delete;
+
+private:
+    benchmark::State& state_;
+    long start_;
+};
 
 const SpeedInput speedInputs[] = {
     {"10", "0", "0", "47", "0"},
@@ -24,6 +63,7 @@ const ClockTimeInput clockTimeInputs[] = {
 
 void speedCalculation(benchmark::State& state) {
     const auto& input = speedInputs[state.range(0)];
+    const AllocationCounter counter(state);
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculateSpeed(input));
     }
@@ -34,7 +74,8 @@ BENCHMARK(speedCalculation)->DenseRange(0, 2);
 void speedConversionsAlone(benchmark::State& state) {
     const auto& input = speedInputs[state.range(0)];
     for (auto _ : state) {
-        for (const auto text : {input.km, input.metres, input.hours, input.minutes, input.seconds}) {
+        for (const auto text :
+             {input.km, input.metres, input.hours, input.minutes, input.seconds}) {
             benchmark::DoNotOptimize(textToInteger16(text));
         }
     }
@@ -43,6 +84,7 @@ BENCHMARK(speedConversionsAlone)->DenseRange(0, 2);
 
 void clockTimeCalculation(benchmark::State& state) {
     const auto& input = clockTimeInputs[state.range(0)];
+    const AllocationCounter counter(state);
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculateClockTime(input));
     }

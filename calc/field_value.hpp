@@ -30,6 +30,8 @@ inline FieldValue<double> readDouble(std::string_view text, ControlId field) {
     return inField(textToDouble(text), field);
 }
 
-inline Failure resultFailure(FailureKind kind) { return Failure{kind, Subject::Result, {}}; }
+inline Failure resultFailure(FailureKind kind) {
+    return Failure{kind, Subject::Result, {}};
+}
 
 }  // namespace kadenzo::detail

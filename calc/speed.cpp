@@ -48,9 +48,9 @@ SpeedOutcome calculateSpeed(const SpeedInput& input) {
         return resultFailure(*fired);
     }
 
-    for (const auto& [text, id] : {std::pair{input.hours, field::KlokTijdHr1},
-                                   std::pair{input.minutes, field::KlokTijdMin2},
-                                   std::pair{input.seconds, field::KlokTijdSec3}}) {
+    for (const auto& [text, id] :
+         {std::pair{input.hours, field::KlokTijdHr1}, std::pair{input.minutes, field::KlokTijdMin2},
+          std::pair{input.seconds, field::KlokTijdSec3}}) {
         if (text.empty()) {
             return InputError{prompt::clockTimeEmpty, id};
         }
@@ -78,7 +78,7 @@ SpeedOutcome calculateSpeed(const SpeedInput& input) {
     if (std::holds_alternative<FailureKind>(hourMinutes)) {
         return clockTimeOverflow();
     }
-    const float q = static_cast<float>(std::get<Integer16>(seconds) / 100.0);
+    const auto q = static_cast<float>(std::get<Integer16>(seconds) / 100.0);
     if (const auto fired = statusTest(q)) {
         return resultFailure(*fired);
     }

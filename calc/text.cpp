@@ -17,7 +17,9 @@ struct NumberText {
     std::string_view digits;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::optional<NumberText> parseNumberText(std::string_view text) {
     const auto first = text.find_first_not_of(' ');

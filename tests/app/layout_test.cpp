@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "frame.hpp"
+#include "qstring_view.hpp"
 #include "window_fixture.hpp"
 
 using namespace kadenzo;
@@ -96,7 +97,7 @@ void LayoutTest::initialTexts_data() {
 void LayoutTest::initialTexts() {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QWidget* widget = window().findChild<QWidget*>(name);
+    auto* widget = window().findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         QCOMPARE(edit->text(), text);
@@ -137,7 +138,7 @@ void LayoutTest::placeSummedFromContainers_data() {
 void LayoutTest::placeSummedFromContainers() {
     QFETCH(QString, name);
     QFETCH(QRect, place);
-    QWidget* widget = window().findChild<QWidget*>(name);
+    auto* widget = window().findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(QRect(widget->mapTo(&window(), QPoint(0, 0)), widget->size()), place);
 }
@@ -176,7 +177,7 @@ void LayoutTest::topmostAtOverlaps() {
     QVERIFY(found);
     QCOMPARE(found->objectName(), topmost);
     if (!beneath.isEmpty()) {
-        QWidget* under = window().findChild<QWidget*>(beneath);
+        auto* under = window().findChild<QWidget*>(beneath);
         QVERIFY(under->rect().contains(under->mapFrom(&window(), point)));
     }
 }
@@ -218,7 +219,7 @@ void LayoutTest::captionsFit_data() {
     for (std::size_t row = 0; row < controls.size(); ++row) {
         const ControlSpec& spec = controls[row];
         if (!spec.text.empty() && spec.kind != ControlKind::TextBox) {
-            const QString name = QString::fromUtf8(spec.id.name.data(), spec.id.name.size());
+            const QString name = toQString(spec.id.name);
             QTest::newRow(qPrintable(spec.id.index == noIndex
                                          ? name
                                          : QStringLiteral("%1(%2)").arg(name).arg(spec.id.index)))

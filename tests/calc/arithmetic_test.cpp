@@ -62,7 +62,7 @@ TEST(DistanceValue, IsNearestToTheDecimalOverTheWholeFieldRange) {
         for (int metres = 0; metres <= 999; ++metres) {
             // The float nearest to km + metres/1000, worked out from the exact thousandths.
             const long thousandths = km * 1000L + metres;
-            const float guess = static_cast<float>(thousandths / 1000.0);
+            const auto guess = static_cast<float>(static_cast<double>(thousandths) / 1000.0);
             const float candidates[] = {std::nextafter(guess, -1.0F), guess,
                                         std::nextafter(guess, 1000.0F)};
             float nearest = guess;

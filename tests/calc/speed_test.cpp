@@ -34,8 +34,8 @@ void checkRows(std::initializer_list<Row> rows) {
                      std::string(in.hours) + "\" \"" + std::string(in.minutes) + "\" \"" +
                      std::string(in.seconds) + "\"");
         const auto outcome = calculateSpeed(row.input);
-        EXPECT_EQ(outcome, row.expected) << describe(outcome) << " instead of "
-                                         << describe(row.expected);
+        EXPECT_EQ(outcome, row.expected)
+            << describe(outcome) << " instead of " << describe(row.expected);
     }
 }
 
@@ -59,7 +59,7 @@ TEST(SpeedCalculation, WorkedRows) {
         {{"0", "500", "0", "0", "30"}, result("59", "99")},
         {{"0", "0", "0", "10", "0"}, result("0", "0")},
         {{"10", "0", "0", "59", "59"}, result("10", "0")},
-        {{"10", "0", "546", "7", "0"}, result("0", "01")},  // n = 32767
+        {{"10", "0", "546", "7", "0"}, result("0", "01")},   // n = 32767
         {{"10", "0", "0", "-9", "0"}, result("-67", "33")},  // floor toward negative infinity
         {{"000", "000", "00", "10", "00"}, result("0", "0")},
         {{" 10 ", "+0", "0", "50", "0"}, result("12", "0")},
@@ -107,8 +107,7 @@ TEST(SpeedCalculation, FailuresNameTheirStepAndField) {
     const auto inField = [](FailureKind kind, ControlId field) {
         return Failure{kind, Subject::Field, field};
     };
-    const Failure clockTimeTooLarge{FailureKind::Overflow, Subject::ClockTime,
-                                    field::KlokTijdHr1};
+    const Failure clockTimeTooLarge{FailureKind::Overflow, Subject::ClockTime, field::KlokTijdHr1};
     const Failure zeroClockTime{FailureKind::DivisionByZero, Subject::ClockTime, {}};
     constexpr auto conversion = FailureKind::ConversionFailure;
     constexpr auto overflow = FailureKind::Overflow;
