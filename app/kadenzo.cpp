@@ -30,30 +30,29 @@ QString objectNameOf(ControlId id) {
     return id.index == noIndex ? name : name + u'_' + QString::number(id.index);
 }
 
-QFont fontOf(FontSize size) {
-    QFont font;
-    // "MS Sans Serif" is rarely installed outside Windows; Liberation Sans has the same widths as
-    // the usual Windows substitute, and any sans-serif face will do after that.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
+double pointSize(FontSize size) {
     switch (size) {
         case FontSize::Window:
-            font.setPointSizeF(8.25);
-            return font;
         case FontSize::Bold8_25:
-            font.setPointSizeF(8.25);
-            break;
+            return 8.25;
         case FontSize::Bold9_75:
-            font.setPointSizeF(9.75);
-            break;
+            return 9.75;
         case FontSize::Bold12:
-            font.setPointSizeF(12);
-            break;
+            return 12;
         case FontSize::Bold13_5:
-            font.setPointSizeF(13.5);
-            break;
+            return 13.5;
     }
-    font.setWeight(QFont::Bold);
+    return 8.25;
+}
+
+QFont fontOf(FontSize size) {
+    QFont font;
+    // "MS Sans Serif" is rarely installed outside Windows; Liberation Sans, a plain sans-serif face
+    // with Arial's widths, stands in for it, and after that any sans-serif face.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize(size));
+    font.setWeight(size == FontSize::Window ? QFont::Normal : QFont::Bold);
     return font;
 }
 
@@ -159,6 +158,10 @@ QLineEdit* Kadenzo::textBox(ControlId id) const {
     return qobject_cast<QLineEdit*>(control(id));
 }
 
+QByteArray Kadenzo::utf8Text(ControlId id) const {
+    return textBox(id)->text().toUtf8();
+}
+
 void Kadenzo::setText(ControlId id, std::string_view text) {
     textBox(id)->setText(toQString(text));
 }
@@ -179,11 +182,11 @@ void Kadenzo::reportFailure(const Failure& failure) {
 }
 
 void Kadenzo::BerSnelheid_Click() {
-    const QByteArray km = textBox(field::AfgelegdKM0)->text().toUtf8();
-    const QByteArray metres = textBox(field::AfgelegdMtr0)->text().toUtf8();
-    const QByteArray hours = textBox(field::KlokTijdHr1)->text().toUtf8();
-    const QByteArray minutes = textBox(field::KlokTijdMin2)->text().toUtf8();
-    const QByteArray seconds = textBox(field::KlokTijdSec3)->text().toUtf8();
+    const QByteArray km = utf8Text(field::AfgelegdKM0);
+    const QByteArray metres = utf8Text(field::AfgelegdMtr0);
+    const QByteArray hours = utf8Text(field::KlokTijdHr1);
+    const QByteArray minutes = utf8Text(field::KlokTijdMin2);
+    const QByteArray seconds = utf8Text(field::KlokTijdSec3);
     const SpeedOutcome outcome =
         calculateSpeed({view(km), view(metres), view(hours), view(minutes), view(seconds)});
     std::visit(Overloaded{
@@ -201,10 +204,10 @@ void Kadenzo::BerSnelheid_Click() {
 }
 
 void Kadenzo::BerKlokTijd_Click() {
-    const QByteArray km = textBox(field::AfgelegdKM1)->text().toUtf8();
-    const QByteArray metres = textBox(field::AfgelegdMtr1)->text().toUtf8();
-    const QByteArray wholeKmh = textBox(field::SnelheidVK0)->text().toUtf8();
-    const QByteArray hundredths = textBox(field::SnelheidAK0)->text().toUtf8();
+    const QByteArray km = utf8Text(field::AfgelegdKM1);
+    const QByteArray metres = utf8Text(field::AfgelegdMtr1);
+    const QByteArray wholeKmh = utf8Text(field::SnelheidVK0);
+    const QByteArray hundredths = utf8Text(field::SnelheidAK0);
     const ClockTimeOutcome outcome =
         calculateClockTime({view(km), view(metres), view(wholeKmh), view(hundredths)});
     if (outcome.rewrittenHundredths) {

@@ -17,7 +17,7 @@ class Kadenzo : public QWidget {
 public:
     explicit Kadenzo(QWidget* parent = nullptr);
 
-    // The control of that name and array index, as the table lists it.
+    // The control of that name and array index, as the table lists it; null for no such control.
     QWidget* control(ControlId id) const;
     QLineEdit* textBox(ControlId id) const;
 
@@ -27,6 +27,7 @@ private slots:
 
 private:
     QWidget* create(const ControlSpec& spec);
+    QByteArray utf8Text(ControlId id) const;
     void setText(ControlId id, std::string_view text);
     // After a message: the window is active again, and the field to correct, where there is
     // one, has the focus with its text selected.

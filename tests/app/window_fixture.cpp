@@ -1,6 +1,7 @@
 #include "window_fixture.hpp"
 
 #include <QPushButton>
+#include <utility>
 
 namespace kadenzo::testing {
 
