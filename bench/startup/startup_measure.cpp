@@ -9,6 +9,8 @@
 //   program's top-level window after it is mapped (a DAMAGE notification). A Qt window has no
 //   background of its own, so mapping it draws nothing; the first drawing is the program's first
 //   frame, which Qt flushes whole once the window is exposed;
+// - CPU time to that frame: the run time of all the program's threads (/proc/PID/task/*/schedstat),
+//   which other load on the machine disturbs less than the startup time;
 // - peak memory: VmHWM of /proc/PID/status once the window is painted and a settle time passed,
 //   so that work done just after the first frame counts too.
 // Then it ends the program (SIGTERM) and, after all rounds, prints per program the medians and
@@ -31,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -59,6 +62,7 @@ struct Program {
 struct Sample {
     double startupMs = 0;
     double mappedMs = 0;
+    double cpuMs = 0;
     double peakMiB = 0;
     bool wholeFirstPaint = false;
     int width = 0;
@@ -206,6 +210,21 @@ bool waitForInput(const Display& display, int pidfd, Clock::time_point deadline,
     return true;
 }
 
+// What the program's threads have run so far; the kernel counts nanoseconds.
+double cpuMs(pid_t pid) {
+    double total = 0;
+    std::error_code error;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double nanoseconds = 0;
+        if (schedstat >> nanoseconds) {
+            total += nanoseconds / 1e6;
+        }
+    }
+    return total;
+}
+
 double peakMiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -308,6 +327,7 @@ Sample measure(const Display& display, const Program& program, const Options& op
             if (!painted) {
                 painted = now;
                 sample.startupMs = msBetween(start, now);
+                sample.cpuMs = cpuMs(pid);
                 sample.wholeFirstPaint = rect.coveredBy(damage.area);
             }
         }
@@ -422,36 +442,46 @@ int run(int argc, char* argv[]) {
         }
     }
 
-    std::printf("%-14s %4s  %9s  %-17s  %9s  %-15s  %10s  %12s  %s\n", "program", "runs", "startup",
-                "ms q1..q3", "peak", "MiB q1..q3", "time ratio", "memory ratio",
-                "window, whole first paint");
-    double referenceMs = 0;
-    double referenceMiB = 0;
-    for (std::size_t p = 0; p < programs.size(); ++p) {
-        std::vector<double> ms;
-        std::vector<double> mib;
-        int whole = 0;
+    // Median and quartiles of one quantity over a program's runs.
+    struct Spread {
+        double q1;
+        double median;
+        double q3;
+    };
+    const auto spread = [&](std::size_t p, double Sample::*field) {
+        std::vector<double> values;
         for (const Sample& s : samples[p]) {
-            ms.push_back(s.startupMs);
-            mib.push_back(s.peakMiB);
-            whole += s.wholeFirstPaint ? 1 : 0;
+            values.push_back(s.*field);
         }
-        const double medianMs = quantile(ms, 0.5);
-        const double medianMiB = quantile(mib, 0.5);
-        if (p == 0) {
-            referenceMs = medianMs;
-            referenceMiB = medianMiB;
-        }
-        const std::string msRange = std::to_string(static_cast<int>(quantile(ms, 0.25))) + ".." +
-                                    std::to_string(static_cast<int>(quantile(ms, 0.75)));
-        char mibRange[32];
-        std::snprintf(mibRange, sizeof mibRange, "%.2f..%.2f", quantile(mib, 0.25),
-                      quantile(mib, 0.75));
-        std::printf(
-            "%-14s %4zu  %6.1f ms  %-17s  %5.2f MiB  %-15s  %10.3f  %12.3f  %dx%d, %d/%zu\n",
-            programs[p].name.c_str(), ms.size(), medianMs, msRange.c_str(), medianMiB, mibRange,
-            medianMs / referenceMs, medianMiB / referenceMiB, samples[p].back().width,
-            samples[p].back().height, whole, ms.size());
+        return Spread{quantile(values, 0.25), quantile(values, 0.5), quantile(values, 0.75)};
+    };
+    std::printf("%d runs each; medians, quartiles in brackets\n", options.runs);
+    std::printf("%-12s %-22s %-22s %-22s %-8s %s\n", "program", "startup ms", "CPU ms", "peak MiB",
+                "window", "whole first paint");
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        const auto column = [](Spread s, const char* format) {
+            char text[64];
+            std::snprintf(text, sizeof text, format, s.median, s.q1, s.q3);
+            return std::string(text);
+        };
+        const auto whole = static_cast<std::size_t>(
+            std::ranges::count_if(samples[p], [](const Sample& s) { return s.wholeFirstPaint; }));
+        const std::string window = std::to_string(samples[p].back().width) + "x" +
+                                   std::to_string(samples[p].back().height);
+        std::printf("%-12s %-22s %-22s %-22s %-8s %zu/%zu\n", programs[p].name.c_str(),
+                    column(spread(p, &Sample::startupMs), "%.1f (%.0f..%.0f)").c_str(),
+                    column(spread(p, &Sample::cpuMs), "%.1f (%.0f..%.0f)").c_str(),
+                    column(spread(p, &Sample::peakMiB), "%.2f (%.2f..%.2f)").c_str(),
+                    window.c_str(), whole, samples[p].size());
+    }
+    std::printf("\nratios of the medians to %s\n%-12s %-10s %-10s %s\n", programs[0].name.c_str(),
+                "program", "startup", "CPU", "memory");
+    for (std::size_t p = 1; p < programs.size(); ++p) {
+        const auto ratio = [&](double Sample::*field) {
+            return spread(p, field).median / spread(0, field).median;
+        };
+        std::printf("%-12s %-10.3f %-10.3f %.3f\n", programs[p].name.c_str(),
+                    ratio(&Sample::startupMs), ratio(&Sample::cpuMs), ratio(&Sample::peakMiB));
     }
     return 0;
 }
