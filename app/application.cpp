@@ -7,9 +7,9 @@
 namespace kadenzo {
 
 void configureApplication(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("Kadenzo"));
+    QApplication::setApplicationName(QStringLiteral(KADENZO_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KADENZO_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Vuko"));
+    QApplication::setOrganizationName(QStringLiteral(KADENZO_ORGANISATION));
 
     // Without the translations installed the toolkit speaks English; the program still runs.
     auto* translator = new QTranslator(&app);

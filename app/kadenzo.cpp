@@ -1,6 +1,8 @@
 #include "kadenzo.hpp"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,11 +47,20 @@ double pointSize(FontSize size) {
     return 8.25;
 }
 
+// "MS Sans Serif" is rarely installed outside Windows; Liberation Sans, a plain sans-serif face
+// with Arial's widths, stands in for it, and after that any sans-serif face. A face that is not
+// installed is left out: the toolkit would look for its substitutes for every font made.
+const QStringList& faces() {
+    static const QStringList faces =
+        QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+            ? QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}
+            : QStringList{QStringLiteral("Liberation Sans")};
+    return faces;
+}
+
 QFont fontOf(FontSize size) {
     QFont font;
-    // "MS Sans Serif" is rarely installed outside Windows; Liberation Sans, a plain sans-serif face
-    // with Arial's widths, stands in for it, and after that any sans-serif face.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(faces());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize(size));
     font.setWeight(size == FontSize::Window ? QFont::Normal : QFont::Bold);
@@ -72,9 +83,14 @@ Kadenzo::Kadenzo(QWidget* parent) : QWidget(parent) {
     setFont(fontOf(FontSize::Window));
     resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
 
+    // A new text box lays out its text in the application font before it takes its own; with the
+    // window font as the application font meanwhile, no face is loaded that the window never shows.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(font());
     for (std::size_t row = 0; row < controls.size(); ++row) {
         widgets_[row] = create(controls[row]);
     }
+    QApplication::setFont(desktopFont);
     // Frames and text boxes are drawn over the labels they overlap. Lowering from the last row
     // up keeps the labels in table order, which is also the order a screen reader reads them in.
     for (std::size_t row = controls.size(); row-- > 0;) {
