@@ -6,7 +6,7 @@
 
 #include "failure.hpp"
 
-// The 48 controls of the mainWindow, one row each, in the order they are created: every frame
+// The 48 controls of the window, one row each, in the order they are created: every frame
 // before its contents. The window builds itself from this table; the handlers address the controls
 // by name and array index through it.
 
@@ -123,7 +123,7 @@ inline constexpr ControlId BerKlokTijd{"BerKlokTijd", noIndex};
 }  // namespace control
 
 // A typo in the table shows at compile time: every container comes before what it holds and is a
-// frame (or the mainWindow), every control lies wholly inside it, and every tab index is unique.
+// frame (or the window itself), every control lies wholly inside it, and every tab index is unique.
 namespace detail {
 constexpr bool containersPrecedeAndEnclose() {
     for (std::size_t row = 0; row < controls.size(); ++row) {
