@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 #include <variant>
 
 #include "clock_time.hpp"
@@ -140,9 +141,9 @@ QWidget* Kadenzo::create(const ControlSpec& spec) {
         }
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(text, container);
-            if (spec.maxLength != noLimit) {
-                box->setMaxLength(spec.maxLength);
-            }
+            // Left alone, the toolkit cuts every text box off at 32767 characters.
+            box->setMaxLength(spec.maxLength == noLimit ? std::numeric_limits<int>::max()
+                                                        : spec.maxLength);
             if (spec.role == FieldRole::Result) {
                 box->setReadOnly(true);
                 box->setEnabled(false);

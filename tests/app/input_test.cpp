@@ -108,6 +108,10 @@ void InputTest::typingStopsAtMaximumLength() {
 
 void InputTest::pastingStopsAtMaximumLength_data() {
     maximumLengthRows();
+    // Beyond the toolkit's own default limit of 32767 characters.
+    const QString megabyte(1 << 20, u'7');
+    QTest::newRow("SnelheidVK(0), a megabyte") << "SnelheidVK_0" << megabyte << megabyte;
+    QTest::newRow("SnelheidAK(0), a megabyte") << "SnelheidAK_0" << megabyte << megabyte;
 }
 
 void InputTest::pastingStopsAtMaximumLength() {
