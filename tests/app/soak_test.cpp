@@ -114,9 +114,15 @@ struct Event {
 };
 
 // A text short enough for a failure message, with the code of every character outside ASCII's
-// printable range.
+// printable range; control characters show as '?'.
 QString shown(const QString& text) {
-    QString result = QStringLiteral("\"%1%2\"").arg(text.left(24), text.size() > 24 ? "…" : "");
+    QString start = text.left(24);
+    for (QChar& c : start) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            c = u'?';  // a control character, listed by its code below
+        }
+    }
+    QString result = QStringLiteral("\"%1%2\"").arg(start, text.size() > 24 ? "…" : "");
     QStringList codes;
     for (QChar c : text.left(24)) {
         if (c.unicode() < 0x20 || c.unicode() > 0x7e) {
@@ -138,6 +144,18 @@ QString shown(const QStringList& texts) {
         each << shown(text);
     }
     return each.join(u", ");
+}
+
+// No surrogate without its other half: every character is there in full.
+bool isWhole(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString nameOf(std::size_t row) {
@@ -466,6 +484,10 @@ QString SoakTest::broken(const Event& event, const std::optional<Expected>& expe
         if (input.maxLength != 0 && text.size() > input.maxLength) {
             return QStringLiteral("%1 holds %2, longer than %3")
                 .arg(nameOf(rowOf(input.id)), shown(text), QString::number(input.maxLength));
+        }
+        if (!isWhole(text)) {
+            return QStringLiteral("%1 holds half a character: %2")
+                .arg(nameOf(rowOf(input.id)), shown(text));
         }
     }
     if (event.kind == EventKind::MegabytePaste && textOf(controls[event.row].id) != event.text) {
