@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 #include <algorithm>
+#include <limits>
 #include <variant>
 
 #include "clock_time.hpp"
@@ -66,6 +68,30 @@ QFont fontOf(FontSize size) {
     font.setWeight(size == FontSize::Window ? QFont::Normal : QFont::Bold);
     return font;
 }
+
+// The toolkit cuts a text at a field's maximum length in UTF-16 units, which can keep the first
+// half of a character beyond them (an emoji typed or pasted into the last place). Such a half is
+// dropped, as a whole character that does not fit is refused.
+class WholeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& text, int& position) const override {
+        for (qsizetype i = 0; i < text.size();) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                i += 2;
+            } else if (text[i].isSurrogate()) {
+                text.remove(i, 1);
+                if (position > i) {
+                    --position;
+                }
+            } else {
+                ++i;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 template <typename... Handlers>
 struct Overloaded : Handlers... {
@@ -140,8 +166,11 @@ QWidget* Kadenzo::create(const ControlSpec& spec) {
         }
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(text, container);
+            // Left alone, the toolkit cuts every text box off at 32767 characters.
+            box->setMaxLength(spec.maxLength == noLimit ? std::numeric_limits<int>::max()
+                                                        : spec.maxLength);
             if (spec.maxLength != noLimit) {
-                box->setMaxLength(spec.maxLength);
+                box->setValidator(new WholeCharacters(box));
             }
             if (spec.role == FieldRole::Result) {
                 box->setReadOnly(true);

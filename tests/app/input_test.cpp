@@ -21,6 +21,8 @@ private slots:
     void typingStopsAtMaximumLength();
     void pastingStopsAtMaximumLength_data();
     void pastingStopsAtMaximumLength();
+    void typedEmojiIsKeptWholeOrRefused_data();
+    void typedEmojiIsKeptWholeOrRefused();
     void enterAndEscapePressNothing_data();
     void enterAndEscapePressNothing();
     void resultFieldsTakeNoInput_data();
@@ -108,6 +110,20 @@ void InputTest::typingStopsAtMaximumLength() {
 
 void InputTest::pastingStopsAtMaximumLength_data() {
     maximumLengthRows();
+    // Beyond the toolkit's own default limit of 32767 characters.
+    const QString megabyte(1 << 20, u'7');
+    QTest::newRow("SnelheidVK(0), a megabyte") << "SnelheidVK_0" << megabyte << megabyte;
+    QTest::newRow("SnelheidAK(0), a megabyte") << "SnelheidAK_0" << megabyte << megabyte;
+    // A character beyond the Basic Multilingual Plane takes two places; half of one is never kept.
+    QTest::newRow("KlokTijdSec(3), an emoji past the limit") << "KlokTijdSec_3"
+                                                             << "1😀"
+                                                             << "1";
+    QTest::newRow("AfgelegdMtr(1), two emoji") << "AfgelegdMtr_1"
+                                               << "😀🏃"
+                                               << "😀";
+    QTest::newRow("AfgelegdKM(0), an emoji that fits") << "AfgelegdKM_0"
+                                                       << "😀"
+                                                       << "😀";
 }
 
 void InputTest::pastingStopsAtMaximumLength() {
@@ -122,6 +138,34 @@ void InputTest::pastingStopsAtMaximumLength() {
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), kept);
+}
+
+void InputTest::typedEmojiIsKeptWholeOrRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("AfgelegdKM(0), one place left") << "AfgelegdKM_0"
+                                                   << "1"
+                                                   << "1";
+    QTest::newRow("AfgelegdMtr(0), two places left") << "AfgelegdMtr_0"
+                                                     << "1"
+                                                     << "1😀";
+    QTest::newRow("SnelheidAK(0), no limit") << "SnelheidAK_0"
+                                             << "12"
+                                             << "12😀";
+}
+
+// An emoji is one character in two UTF-16 units, typed with one key press.
+void InputTest::typedEmojiIsKeptWholeOrRefused() {
+    QFETCH(QString, name);
+    QFETCH(QString, before);
+    QFETCH(QString, kept);
+    auto* edit = window().findChild<QLineEdit*>(name);
+    edit->setText(before);
+    edit->setFocus();
+    edit->end(false);
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("😀"), Qt::NoModifier);
     QCOMPARE(edit->text(), kept);
 }
 
