@@ -27,7 +27,7 @@ inline constexpr int noLimit = 0;
 
 inline constexpr ControlId mainWindow{"Kadenzo", noIndex};
 
-struct ControlSpec {
+struct ControlEntry {
     ControlKind kind;
     ControlId id;
     ControlId container;
@@ -48,7 +48,7 @@ struct ControlSpec {
 inline constexpr int twipsPerPixel = 15;
 
 // clang-format off
-inline constexpr std::array<ControlSpec, 48> controls{{
+inline constexpr std::array<ControlEntry, 48> controls{{
     // kind                  id                        container             left  top   width height text / caption                                                   font                tab role              max      accessible name
     {ControlKind::Frame,   {"Frame1", noIndex},        mainWindow,           120,  120,  9615, 7815, "",                                                                 FontSize::Window,    0, FieldRole::None,   noLimit, ""},
     {ControlKind::Label,   {"Label1", noIndex},        {"Frame1", noIndex},  360,  240,  7695,  495, "Bereken de snelheid/tijd bij een afgelegde afstand.",              FontSize::Bold13_5,  3, FieldRole::None,   noLimit, ""},
@@ -127,7 +127,7 @@ inline constexpr ControlId BerKlokTijd{"BerKlokTijd", noIndex};
 namespace detail {
 constexpr bool containersPrecedeAndEnclose() {
     for (std::size_t row = 0; row < controls.size(); ++row) {
-        const ControlSpec& c = controls[row];
+        const ControlEntry& c = controls[row];
         if (c.container == mainWindow) {
             continue;
         }
@@ -135,7 +135,7 @@ constexpr bool containersPrecedeAndEnclose() {
         if (holder >= row || controls[holder].kind != ControlKind::Frame) {
             return false;
         }
-        const ControlSpec& h = controls[holder];
+        const ControlEntry& h = controls[holder];
         if (c.left < 0 || c.top < 0 || c.left + c.width > h.width || c.top + c.height > h.height) {
             return false;
         }

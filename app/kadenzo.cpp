@@ -149,11 +149,11 @@ Kadenzo::Kadenzo(QWidget* parent) : QWidget(parent) {
             &Kadenzo::BerKlokTijd_Click);
 }
 
-QWidget* Kadenzo::create(const ControlSpec& spec) {
-    QWidget* container = spec.container == mainWindow ? this : control(spec.container);
-    const QString text = toQString(spec.text);
+QWidget* Kadenzo::create(const ControlEntry& entry) {
+    QWidget* container = entry.container == mainWindow ? this : control(entry.container);
+    const QString text = toQString(entry.text);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::Frame:
             widget = new Frame(text, container);
             break;
@@ -167,12 +167,12 @@ QWidget* Kadenzo::create(const ControlSpec& spec) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(text, container);
             // Left alone, the toolkit cuts every text box off at 32767 characters.
-            box->setMaxLength(spec.maxLength == noLimit ? std::numeric_limits<int>::max()
-                                                        : spec.maxLength);
-            if (spec.maxLength != noLimit) {
+            box->setMaxLength(entry.maxLength == noLimit ? std::numeric_limits<int>::max()
+                                                         : entry.maxLength);
+            if (entry.maxLength != noLimit) {
                 box->setValidator(new WholeCharacters(box));
             }
-            if (spec.role == FieldRole::Result) {
+            if (entry.role == FieldRole::Result) {
                 box->setReadOnly(true);
                 box->setEnabled(false);
                 box->setFocusPolicy(Qt::NoFocus);
@@ -184,12 +184,12 @@ QWidget* Kadenzo::create(const ControlSpec& spec) {
             widget = new QPushButton(text, container);
             break;
     }
-    widget->setObjectName(objectNameOf(spec.id));
-    widget->setFont(fontOf(spec.font));
-    widget->setGeometry(spec.left / twipsPerPixel, spec.top / twipsPerPixel,
-                        spec.width / twipsPerPixel, spec.height / twipsPerPixel);
-    if (!spec.accessibleName.empty()) {
-        widget->setAccessibleName(toQString(spec.accessibleName));
+    widget->setObjectName(objectNameOf(entry.id));
+    widget->setFont(fontOf(entry.font));
+    widget->setGeometry(entry.left / twipsPerPixel, entry.top / twipsPerPixel,
+                        entry.width / twipsPerPixel, entry.height / twipsPerPixel);
+    if (!entry.accessibleName.empty()) {
+        widget->setAccessibleName(toQString(entry.accessibleName));
     }
     return widget;
 }

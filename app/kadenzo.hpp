@@ -26,7 +26,7 @@ private slots:
     void BerKlokTijd_Click();
 
 private:
-    QWidget* create(const ControlSpec& spec);
+    QWidget* create(const ControlEntry& entry);
     QByteArray utf8Text(ControlId id) const;
     void setText(ControlId id, std::string_view text);
     // After a message: the window is active again, and the field to correct, where there is

@@ -217,12 +217,12 @@ void LayoutTest::fonts() {
 void LayoutTest::captionsFit_data() {
     QTest::addColumn<int>("row");  // of the control table; the window exists only in the test
     for (std::size_t row = 0; row < controls.size(); ++row) {
-        const ControlSpec& spec = controls[row];
-        if (!spec.text.empty() && spec.kind != ControlKind::TextBox) {
-            const QString name = toQString(spec.id.name);
-            QTest::newRow(qPrintable(spec.id.index == noIndex
+        const ControlEntry& entry = controls[row];
+        if (!entry.text.empty() && entry.kind != ControlKind::TextBox) {
+            const QString name = toQString(entry.id.name);
+            QTest::newRow(qPrintable(entry.id.index == noIndex
                                          ? name
-                                         : QStringLiteral("%1(%2)").arg(name).arg(spec.id.index)))
+                                         : QStringLiteral("%1(%2)").arg(name).arg(entry.id.index)))
                 << int(row);
         }
     }
