@@ -25,4 +25,16 @@ float distanceValue(Integer16 km, Integer16 metres) {
     return static_cast<float>(static_cast<double>(km) + quotient);
 }
 
+Checked<double> sixtyOverTimes(double divisor, float distance) {
+    if (divisor == 0.0) {
+        return FailureKind::DivisionByZero;
+    }
+    const double quotient = 60.0 / divisor;
+    const double product = quotient * distance;
+    if (!std::isfinite(quotient) || !std::isfinite(product)) {
+        return FailureKind::Overflow;
+    }
+    return product;
+}
+
 }  // namespace kadenzo

@@ -35,4 +35,11 @@ std::optional<FailureKind> statusTest(double stepResult);
 // Never fails.
 float distanceValue(Integer16 km, Integer16 metres);
 
+// (60 / divisor) x distance in double precision, in that order: both calculations divide the whole
+// number 60 by a time or a speed and multiply the quotient by the distance; distance x 60 / divisor
+// gives other last bits.
+// - FailureKind::DivisionByZero: `divisor` is zero.
+// - FailureKind::Overflow: the quotient or the product lies beyond the double range.
+Checked<double> sixtyOverTimes(double divisor, float distance);
+
 }  // namespace kadenzo

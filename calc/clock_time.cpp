@@ -79,16 +79,13 @@ ClockTimeOutcome calculateClockTime(const ClockTimeInput& input) {
         }
     }
 
-    if (speed == 0.0) {
-        result = Failure{FailureKind::DivisionByZero, Subject::Speed, {}};
+    const auto product = sixtyOverTimes(speed, distance);
+    if (const auto* kind = std::get_if<FailureKind>(&product)) {
+        result = *kind == FailureKind::DivisionByZero ? Failure{*kind, Subject::Speed, {}}
+                                                      : resultFailure(*kind);
         return outcome;
     }
-    const double rate = 60.0 / speed;
-    const double minutes = rate * distance;
-    if (!std::isfinite(rate) || !std::isfinite(minutes)) {
-        result = resultFailure(FailureKind::Overflow);
-        return outcome;
-    }
+    const double minutes = std::get<double>(product);
 
     const double wholeMinutes = std::floor(minutes);
     const double hours = std::floor(wholeMinutes / 60.0);

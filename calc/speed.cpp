@@ -95,15 +95,12 @@ SpeedOutcome calculateSpeed(const SpeedInput& input) {
         return resultFailure(*fired);
     }
 
-    if (t == 0.0) {
-        return Failure{FailureKind::DivisionByZero, Subject::ClockTime, {}};
+    const auto product = sixtyOverTimes(t, distance);
+    if (const auto* kind = std::get_if<FailureKind>(&product)) {
+        return *kind == FailureKind::DivisionByZero ? Failure{*kind, Subject::ClockTime, {}}
+                                                    : resultFailure(*kind);
     }
-    const double rate = 60.0 / t;
-    const double product = rate * distance;
-    if (!std::isfinite(rate) || !std::isfinite(product)) {
-        return resultFailure(FailureKind::Overflow);
-    }
-    const auto narrowed = narrowToSingle(product);
+    const auto narrowed = narrowToSingle(std::get<double>(product));
     if (const auto* kind = std::get_if<FailureKind>(&narrowed)) {
         return resultFailure(*kind);
     }

@@ -92,6 +92,16 @@ TEST(NarrowToSingle, RoundsToNearestAndRefusesBeyondRange) {
     EXPECT_EQ(narrowToSingle(-1e300), Checked<float>{FailureKind::Overflow});
 }
 
+TEST(SixtyOverTimes, DividesFirstAndTestsDivisorAndRange) {
+    // (60 / 9) x 0.875 is 5.833333333333334; 0.875 x 60 / 9 would be 5.833333333333333.
+    EXPECT_EQ(sixtyOverTimes(9.0, 0.875F), Checked<double>{5.833333333333334});
+    EXPECT_EQ(sixtyOverTimes(-12.0, 10.0F), Checked<double>{-50.0});
+    EXPECT_EQ(sixtyOverTimes(0.0, 1.0F), Checked<double>{FailureKind::DivisionByZero});
+    EXPECT_EQ(sixtyOverTimes(-0.0, 1.0F), Checked<double>{FailureKind::DivisionByZero});
+    EXPECT_EQ(sixtyOverTimes(1e-310, 1.0F), Checked<double>{FailureKind::Overflow});   // quotient
+    EXPECT_EQ(sixtyOverTimes(1e-300, 1e30F), Checked<double>{FailureKind::Overflow});  // product
+}
+
 TEST(Floor, RoundsTowardNegativeInfinityInTheArgumentsPrecision) {
     EXPECT_EQ(std::floor(2.400000095367431640625F), 2.0F);
     EXPECT_EQ(std::floor(-66.666664F), -67.0F);
