@@ -158,12 +158,6 @@ bool isWhole(const QString& text) {
     return true;
 }
 
-QString nameOf(std::size_t row) {
-    const ControlId id = controls[row].id;
-    const QString name = toQString(id.name);
-    return id.index == noIndex ? name : name + u'_' + QString::number(id.index);
-}
-
 // What one of the calculations leaves behind when its button is pressed.
 struct Expected {
     QList<ControlId> inputs;
@@ -197,6 +191,7 @@ private:
     QString broken(const Event& event, const std::optional<Expected>& expected,
                    const QStringList& resultsBefore);
     QString textOf(ControlId id) { return box(id)->text(); }
+    QString nameOf(ControlId id) { return control(id)->objectName(); }
     QStringList textsOf(const QList<ControlId>& ids);
     QWidget* keyTarget();
 
@@ -483,16 +478,16 @@ QString SoakTest::broken(const Event& event, const std::optional<Expected>& expe
         const QString text = textOf(input.id);
         if (input.maxLength != 0 && text.size() > input.maxLength) {
             return QStringLiteral("%1 holds %2, longer than %3")
-                .arg(nameOf(rowOf(input.id)), shown(text), QString::number(input.maxLength));
+                .arg(nameOf(input.id), shown(text), QString::number(input.maxLength));
         }
         if (!isWhole(text)) {
             return QStringLiteral("%1 holds half a character: %2")
-                .arg(nameOf(rowOf(input.id)), shown(text));
+                .arg(nameOf(input.id), shown(text));
         }
     }
     if (event.kind == EventKind::MegabytePaste && textOf(controls[event.row].id) != event.text) {
         return QStringLiteral("%1 holds %2 after the paste")
-            .arg(nameOf(event.row), shown(textOf(controls[event.row].id)));
+            .arg(nameOf(controls[event.row].id), shown(textOf(controls[event.row].id)));
     }
 
     // Results: those of the pressed button as its calculation gives them, every other one as
@@ -594,7 +589,7 @@ void SoakTest::randomEventsKeepTheInvariants() {
             }
         }
         QVERIFY2(!clickPoints_[row].empty(),
-                 qPrintable(nameOf(row) + QStringLiteral(" cannot be clicked")));
+                 qPrintable(nameOf(controls[row].id) + QStringLiteral(" cannot be clicked")));
     }
 
     for (int index = 0; index < events_; ++index) {
@@ -606,7 +601,7 @@ void SoakTest::randomEventsKeepTheInvariants() {
         const std::optional<Expected> expected = pressedBy(event);
         const QString target =
             event.kind == EventKind::Click || event.kind == EventKind::MegabytePaste
-                ? nameOf(event.row)
+                ? nameOf(controls[event.row].id)
                 : keyTarget()->objectName();
         perform(event);
         const QString problem = broken(event, expected, resultsBefore);
